@@ -44,3 +44,10 @@ void copy_to_buffer(char* buffer, size_t size, const std::string& text)
     std::memcpy(buffer, text.data(), n);
     std::memset(buffer + n, 0, size - n);
 }
+
+std::string buffer_text(const char* buffer, size_t size)
+{
+    size_t n = 0;
+    while (n < size && buffer[n] != '\0') n++;
+    return std::string(buffer, n);
+}

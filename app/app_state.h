@@ -99,3 +99,7 @@ Installation* selected_installation();
 // Copies text into a fixed buffer: at most size - 1 bytes, always NUL-terminated.
 void copy_to_buffer(char* buffer, size_t size, const std::string& text);
 template <size_t N> void copy_to_buffer(char (&buffer)[N], const std::string& text) { copy_to_buffer(buffer, N, text); }
+
+// The text of a fixed buffer up to its NUL (or its whole size when it has none).
+std::string buffer_text(const char* buffer, size_t size);
+template <size_t N> std::string buffer_text(const char (&buffer)[N]) { return buffer_text(buffer, N); }
