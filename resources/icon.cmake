@@ -1,6 +1,7 @@
-# The application icon is rendered at build time by a small host tool from the vector shape in
+# The application icon is rendered at build time by a small program from the vector shape written in
 # resources/make_icon.cpp; no image is stored in the repository.
-if(EXISTS ${CMAKE_SOURCE_DIR}/resources/make_icon.cpp)
+if(CMAKE_CROSSCOMPILING)
+  # The renderer runs on the build machine, so it is built with the host compiler.
   find_program(LARK_HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
   set(LARK_MAKE_ICON ${CMAKE_BINARY_DIR}/make_icon_host)
   add_custom_command(
@@ -8,13 +9,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/make_icon.cpp)
     COMMAND ${LARK_HOST_CXX} -std=c++17 -O2 -o ${LARK_MAKE_ICON} ${CMAKE_SOURCE_DIR}/resources/make_icon.cpp
     DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icon.cpp
     COMMENT "Building the icon renderer (host)" VERBATIM)
-  add_custom_command(
-    OUTPUT ${LARK_ICON_FILE}
-    COMMAND ${LARK_MAKE_ICON} ${LARK_ICON_FILE}
-    DEPENDS ${LARK_MAKE_ICON}
-    COMMENT "Rendering the application icon" VERBATIM)
-  set(LARK_ICON_LINE "101 ICON \"${LARK_ICON_FILE}\"")
+  set(LARK_MAKE_ICON_DEP ${LARK_MAKE_ICON})
 else()
-  set(LARK_ICON_LINE "")
-  set(LARK_ICON_FILE "")
+  add_executable(make_icon ${CMAKE_SOURCE_DIR}/resources/make_icon.cpp)
+  set(LARK_MAKE_ICON $<TARGET_FILE:make_icon>)
+  set(LARK_MAKE_ICON_DEP make_icon)
 endif()
+add_custom_command(
+  OUTPUT ${LARK_ICON_FILE}
+  COMMAND ${LARK_MAKE_ICON} ${LARK_ICON_FILE}
+  DEPENDS ${LARK_MAKE_ICON_DEP}
+  COMMENT "Rendering the application icon" VERBATIM)

@@ -13,7 +13,7 @@ export IMGUI_DIR="${IMGUI_DIR:-$CACHE/imgui-$IMGUI_VERSION}"
 PACKAGES=(cmake make g++ clang-14 libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool xclip imagemagick fonts-inter
-  dpkg-dev xz-utils ca-certificates)
+  python3 bc procps dpkg-dev xz-utils ca-certificates)
 
 say() { printf '[setup] %s\n' "$*"; }
 
