@@ -27,13 +27,13 @@ std::string format_links_tsv(const std::vector<SavedLink>& links)
 }
 
 // Cuts [b, e) at TABs into at most four fields; anything after a fourth TAB is dropped.
-static int split_fields(const char* b, const char* e, std::string fields[4])
+static int split_fields(const char* b, const char* e, std::string* fields[4])
 {
     int count = 0;
     while (count < 4)
     {
         const char* tab = (const char*)std::memchr(b, '\t', (size_t)(e - b));
-        fields[count++].assign(b, tab ? tab : e);
+        fields[count++]->assign(b, tab ? tab : e);
         if (!tab)
             break;
         b = tab + 1;
@@ -45,23 +45,19 @@ void parse_links_tsv(const std::string& text, std::vector<SavedLink>& out)
 {
     const char* p = text.data();
     const char* end = p + text.size();
-    std::string fields[4];
+    SavedLink link;
+    std::string* fields[4] = { &link.name, &link.place_id, &link.private_code, &link.note };
     for (;;)
     {
         const char* lf = (const char*)std::memchr(p, '\n', (size_t)(end - p));
         const char* line_end = lf ? lf : end;
         if (line_end > p && line_end[-1] == '\r')
             line_end--;
+        link.private_code.clear();
+        link.note.clear();
         int count = split_fields(p, line_end, fields);
-        if (count >= 2 && !fields[0].empty() && !fields[1].empty())
-        {
-            SavedLink link;
-            link.name = fields[0];
-            link.place_id = fields[1];
-            if (count > 2) link.private_code = fields[2];
-            if (count > 3) link.note = fields[3];
-            out.push_back(std::move(link));
-        }
+        if (count >= 2 && !link.name.empty() && !link.place_id.empty())
+            out.push_back(link);
         if (!lf)
             break;
         p = lf + 1;
