@@ -15,15 +15,17 @@ def test_bmp_header_and_pixels():
     path = lark.artifact("shot-header.bmp")
     if os.path.exists(path):
         os.remove(path)
-    assert run_shot("--demo", "--shot=" + lark.win_path(path)) == 0
+    code = run_shot("--demo", "--shot=" + lark.win_path(path))
+    assert code == 0, "exit code %d" % code
     data = lark.read_bytes(path)
     assert data is not None, "no screenshot written"
     (magic, size, r1, r2, offset, hsize, w, h, planes, bpp, comp, isize, xr, yr, used, important) = struct.unpack(
         "<2sIHHIIiiHHIIiiII", data[:54])
-    assert magic == b"BM" and offset == 54 and hsize == 40 and planes == 1 and bpp == 32 and comp == 0
-    assert r1 == 0 and r2 == 0 and xr == 0 and yr == 0 and used == 0 and important == 0
-    assert w > 0 and h < 0, "top-down rows need a negative height"
-    assert size == 54 + w * -h * 4 and isize == w * -h * 4 and len(data) == size
+    header = (magic, size, r1, r2, offset, hsize, w, h, planes, bpp, comp, isize, xr, yr, used, important)
+    assert w > 0 and h < 0, "top-down rows need a negative height: %r" % (header,)
+    expected = (b"BM", 54 + w * -h * 4, 0, 0, 54, 40, w, h, 1, 32, 0, w * -h * 4, 0, 0, 0, 0)
+    assert header == expected, "header %r, expected %r" % (header, expected)
+    assert len(data) == size, "file is %d bytes, header says %d" % (len(data), size)
     # Pixels are B, G, R, A: the backdrop fill #08070C shows below the sidebar's brand area, right of the
     # sidebar, low in the body where no card reaches.
     def bgra(x, y):

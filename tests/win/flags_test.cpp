@@ -21,7 +21,7 @@ protected:
         flag = settings + "\\ClientAppSettings.json";
         backup = flag + ".larkspire.bak";
     }
-    // Everything in the version folder except the player, to catch stray temporary files.
+    // What the ClientSettings folder holds, to catch stray temporary files.
     std::vector<std::string> settings_entries() { return folder_entries(settings); }
 };
 

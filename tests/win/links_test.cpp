@@ -75,7 +75,7 @@ TEST_F(Links, FailedSaveIsJournalledAndKeepsTheOldFile)
             EXPECT_FALSE(path_exists(root + "\\nowhere"));
         } else {
             EXPECT_EQ(bytes_of(file), "Old\t1\t\t\n");
-            EXPECT_EQ(folder_entries(local + "\\Larkspire\\Launcher"), std::vector<std::string>{"links.tsv"});
+            EXPECT_EQ(folder_entries(local + "\\Larkspire\\Launcher"), (std::vector<std::string>{"journal.log", "links.tsv"}));
         }
     }
 }

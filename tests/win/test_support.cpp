@@ -1,7 +1,6 @@
 #include "tests/win/test_support.h"
 
 #include <windows.h>
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -179,6 +178,7 @@ Started ProcessSet::start_standin(const std::string& exe_path, const std::string
     std::wstring cmd = L"\"" + app + L"\"";
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;   // no standard handles: under Wine they would keep the runner's output pipe open
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(app.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, wide(folder).c_str(), &si, &pi)) {
         ADD_FAILURE() << "cannot start " << exe_path << " (" << GetLastError() << ")";
@@ -203,15 +203,6 @@ void ProcessSet::stop_all()
 }
 
 bool process_running(void* handle) { return WaitForSingleObject((HANDLE)handle, 0) == WAIT_TIMEOUT; }
-
-bool pid_running(uint32_t pid)
-{
-    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!h) return false;
-    bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
-    CloseHandle(h);
-    return running;
-}
 
 void kill_handle(void* handle)
 {

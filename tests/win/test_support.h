@@ -57,7 +57,6 @@ struct ProcessSet {
     void adopt(uint32_t pid) { adopted.push_back(pid); }
 };
 bool process_running(void* handle);
-bool pid_running(uint32_t pid);
 void kill_pid(uint32_t pid);
 void kill_handle(void* handle);   // terminates and waits; the handle stays open
 // Pids of running processes whose image path starts with the given folder (ASCII case ignored).
