@@ -55,7 +55,7 @@ cpu_share() {
   [ -n "$action" ] && eval "$action"
   sleep 1
   local a b; a=$(cpu_ticks "$pid"); sleep "$SECONDS_IDLE"; b=$(cpu_ticks "$pid")
-  LAST_PEAK_KB=$(peak_kb "$pid")
+  peak_kb "$pid" > "$LARK_RUN_DIR/peak"   # read by the caller: this runs in a subshell
   kill "$pid" 2>/dev/null || true
   wait 2>/dev/null || true
   echo "($b - $a) / $HZ / $SECONDS_IDLE * 100" | bc -l
@@ -78,14 +78,14 @@ printf 'start to 24-frame screenshot: launcher %ss, floor %ss, ratio %s (target 
   "$(fmt "$launcher_start")" "$(fmt "$floor_start")" "$(ratio "$launcher_start" "$floor_start")"
 
 floor_idle=$(cpu_share bench_floor.exe "" "$FLOOR")
-floor_peak=$LAST_PEAK_KB
+floor_peak=$(cat "$LARK_RUN_DIR/peak")
 printf 'floor idle CPU: %s%% of a core\n' "$(fmt "$floor_idle")"
 for page in 0 1 2 3 4 5; do
   idle=$(cpu_share larkspire.exe "" "$LAUNCHER" --demo "--page=$page")
   printf 'launcher idle CPU on page %d: %s%% of a core, ratio to floor %s (target <= 1.2)\n' \
     "$page" "$(fmt "$idle")" "$(ratio "$idle" "$floor_idle")"
 done
-peak=$LAST_PEAK_KB
+peak=$(cat "$LARK_RUN_DIR/peak")
 floor_min=$(cpu_share bench_floor.exe "" "$FLOOR" --minimise)
 launcher_min=$(cpu_share larkspire.exe minimise_launcher "$LAUNCHER" --demo)
 printf 'minimised CPU: launcher %s%% of a core (target < 2), floor %s%%\n' "$(fmt "$launcher_min")" "$(fmt "$floor_min")"
