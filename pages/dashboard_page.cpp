@@ -17,6 +17,7 @@ constexpr float kWideShare = 0.58f;     // left column of rows 2 and 3, share of
 constexpr float kRow1Top = 0, kRow2Top = 104, kRow3Top = 362;
 constexpr float kStatHeight = 92, kLaunchHeight = 246, kRecentHeight = 170;
 constexpr float kStateListHeight = 136;
+constexpr float kStateRowSpacing = 2;   // five 25-point rows fit the list only when kept this close
 constexpr float kInputRounding = 7;
 constexpr float kPasteWidth = 80, kJoinWidth = 150, kLaunchWidth = 170;
 constexpr int kRecentLines = 4;
@@ -146,12 +147,14 @@ static void state_card(ImVec2 c, float nw)
     const LaunchSettings& launch = g_app.launch;
     ImGui::SetCursorScreenPos(at(c, 16, 36));
     ImGui::BeginChild("##state", ImVec2(nw - ui(32), ui(kStateListHeight)), 0, ImGuiWindowFlags_NoScrollbar);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(ImGui::GetStyle().ItemSpacing.x, ui(kStateRowSpacing)));
     kv_row("INSTALLATION", inst ? inst->folder_name : "-");
     kv_row("VERSION", inst ? inst->version : "-");
     kv_row("FLAGS", flags_written(inst)
                         ? std::to_string(launch.fps) + " fps / Q" + std::to_string(launch.quality) : "none");
     kv_row("INSTANCES", std::to_string(g_app.instances.size()));
     kv_row("DATA", kDataDirText);
+    ImGui::PopStyleVar();
     ImGui::EndChild();
 
     ImGui::SetCursorScreenPos(at(c, 18, 196));

@@ -49,11 +49,11 @@ static bool instance_row(const InstanceInfo& proc, int32_t i, float width)
     if (pill_button("FOCUS", true, ui(kFocusWidth)))
         action_focus_instance(proc.pid);
     ImGui::SetCursorScreenPos(ImVec2(r.x + rw - ui(86), r.y + ui(21)));
-    bool close = pill_button("CLOSE", false, ui(kCloseWidth));
+    bool close_pressed = pill_button("CLOSE", false, ui(kCloseWidth));
 
     ImGui::SetCursorScreenPos(ImVec2(r.x, r.y + ui(kRowHeight)));   // the buttons moved it; next row below
     ImGui::PopID();
-    return close;
+    return close_pressed;
 }
 
 // [SECTION] Page
@@ -78,7 +78,7 @@ void draw_instances_page(float width)
     ImGui::SetCursorScreenPos(at(p, 16, 36));
     ImGui::BeginChild("##procs", ImVec2(width - ui(32), ui(kListHeight)));
     uint32_t close_pid = 0;
-    bool close = false;
+    bool close_pressed = false;
     if (g_app.instances.empty()) {
         page_empty_note("No Roblox instance running.",
                         "Launch the game from the dashboard, then come back here to bring a window to the front "
@@ -86,13 +86,13 @@ void draw_instances_page(float width)
     } else {
         for (size_t i = 0; i < g_app.instances.size(); ++i) {
             if (instance_row(g_app.instances[i], (int32_t)i, width)) {
-                close = true;
+                close_pressed = true;
                 close_pid = g_app.instances[i].pid;
             }
         }
     }
     // Closed once the rows are drawn: the close rescans and replaces the list under the loop.
-    if (close)
+    if (close_pressed)
         action_close_instance(close_pid);
     ImGui::EndChild();
 

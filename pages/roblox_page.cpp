@@ -1,7 +1,6 @@
 // Roblox page: the detected versions, the launch settings and the two flag commands.
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "app/app_state.h"
@@ -66,8 +65,9 @@ bool toggle_switch(const char* id, bool value)
 }
 
 // [SECTION] Installations
-static void installation_row(int32_t i, float rw)
+static void installation_row(int32_t i, float ww)
 {
+    float rw = ww - ui(32);
     const Installation& inst = g_app.installations[(size_t)i];
     ImGui::PushID(kRowId + i);
     ImVec2 r = ImGui::GetCursorScreenPos();
@@ -92,7 +92,6 @@ static void installation_row(int32_t i, float rw)
         list->AddCircleFilled(ring, ui(2.5f), kColAccent);
 
     page_text(r, 38, 12, FontSlot::SemiBold, 13.5f, selected ? kColText : kColGrey, inst.version);
-    float ww = rw + ui(32);
     page_caption(r, 38, 34, ellipsize(inst.folder_name, FontSlot::Caption, 9, ww - ui(190)));
 
     const char* badge = inst.has_flag_file ? "FLAGS" : "CLEAN";
@@ -120,7 +119,7 @@ static void installations_card(ImVec2 c, float ww)
                         "%LOCALAPPDATA%\\Roblox\\Versions and in Program Files.");
     } else {
         for (size_t i = 0; i < g_app.installations.size(); ++i)
-            installation_row((int32_t)i, ww - ui(32));
+            installation_row((int32_t)i, ww);
     }
     ImGui::EndChild();
 }

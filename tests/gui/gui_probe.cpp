@@ -5,6 +5,7 @@
 //   gui_probe state           window=L,T,R,B client=W,H iconic=0|1 visible=0|1 foreground_pid=N
 //   gui_probe restore         ShowWindow(SW_RESTORE) on the launcher window
 //   gui_probe kill <pid>      TerminateProcess, waits for the end
+//   gui_probe alive <pid>     exit code 0 while the process runs
 // Exit code 0 on success, 1 when the window or process is not there.
 
 #include <windows.h>
@@ -51,11 +52,23 @@ static int kill_process(DWORD pid)
     return ok ? 0 : 1;
 }
 
+// A process that ended stays openable while another handle to it lives: ask for its exit code.
+static int alive(DWORD pid)
+{
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!h) return 1;
+    DWORD code = 0;
+    BOOL ok = GetExitCodeProcess(h, &code);
+    CloseHandle(h);
+    return ok && code == STILL_ACTIVE ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "state") == 0) return print_state();
     if (argc >= 2 && std::strcmp(argv[1], "restore") == 0) return restore();
     if (argc >= 3 && std::strcmp(argv[1], "kill") == 0) return kill_process((DWORD)std::strtoul(argv[2], nullptr, 10));
-    std::fprintf(stderr, "usage: gui_probe state | restore | kill <pid>\n");
+    if (argc >= 3 && std::strcmp(argv[1], "alive") == 0) return alive((DWORD)std::strtoul(argv[2], nullptr, 10));
+    std::fprintf(stderr, "usage: gui_probe state | restore | kill <pid> | alive <pid>\n");
     return 2;
 }
