@@ -5,23 +5,13 @@
 # Targets: startup and idle CPU within 1.2x of the floor, minimised under 2% of a core, working set
 # under 60 MB, larkspire.exe under 4 MB.
 set -euo pipefail
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-source "$ROOT/scripts/setup.sh"
-BUILD="$ROOT/build/win"
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DIMGUI_DIR="$IMGUI_DIR" >/dev/null
-cmake --build "$BUILD" --target larkspire bench_floor -j 2 >/dev/null
-source "$ROOT/scripts/wine-env.sh"
-trap lark_env_cleanup EXIT
-lark_start_display
-lark_start_wine >/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/bench_env.sh" larkspire bench_floor
 LAUNCHER="$BUILD/larkspire.exe"
 FLOOR="$BUILD/bench/bench_floor.exe"
 SECONDS_IDLE="${SECONDS_IDLE:-10}"
 HZ=$(getconf CLK_TCK)
 
 now() { date +%s.%N; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Median wall time of a start that ends by itself (the launcher after its 24-frame screenshot).
 median_start() {

@@ -45,24 +45,6 @@ static bool flags_written(const Installation* inst) { return inst && inst->has_f
 
 static std::string install_label(const Installation& inst) { return inst.version + "  /  " + inst.folder_name; }
 
-static void detect_roblox()
-{
-    if (g_app.demo_mode) {
-        notify("demo mode: sample data", JournalLevel::Info);
-        return;
-    }
-    refresh_all();
-    notify(std::to_string(g_app.installations.size()) + " installation(s) detected", JournalLevel::Success);
-}
-
-static void open_selected_folder()
-{
-    if (const Installation* inst = selected_installation())
-        open_folder(inst->folder_path);
-    else
-        notify("no roblox folder", JournalLevel::Warning);
-}
-
 static void stat_row(ImVec2 o, float cw)
 {
     const Installation* inst = selected_installation();
@@ -201,8 +183,8 @@ static void quick_actions_card(ImVec2 c, float nw)
         if (!pressed)
             continue;
         switch (j) {
-        case 0: detect_roblox(); break;
-        case 1: open_selected_folder(); break;
+        case 0: page_detect_installations(); break;
+        case 1: page_open_selected_folder(); break;
         case 2: action_paste_link(); break;
         case 3: g_app.current_page = Page::Log; break;
         }

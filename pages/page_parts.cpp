@@ -1,6 +1,10 @@
 // Drawing steps shared by the pages.
 #include "pages/page_parts.h"
 
+#include "app/journal.h"
+#include "links/launch.h"
+#include "roblox/installations.h"
+
 void page_card(ImVec2 size, const char* title)
 {
     ImVec2 pos = ImGui::GetCursorScreenPos();
@@ -47,4 +51,23 @@ void page_empty_note(const char* line, const char* hint)
 void page_rule(ImVec2 from, ImVec2 to)
 {
     ImGui::GetWindowDrawList()->AddLine(from, to, kColRowRule, 1.0f);
+}
+
+// [SECTION] Shared commands
+void page_detect_installations()
+{
+    if (g_app.demo_mode) {
+        notify("demo mode: sample data", JournalLevel::Info);
+        return;
+    }
+    refresh_all();
+    notify(std::to_string(g_app.installations.size()) + " installation(s) detected", JournalLevel::Success);
+}
+
+void page_open_selected_folder()
+{
+    if (const Installation* inst = selected_installation())
+        open_folder(inst->folder_path);
+    else
+        notify("no roblox folder", JournalLevel::Warning);
 }

@@ -33,3 +33,9 @@ void page_empty_note(const char* line, const char* hint);
 
 // The hairline under a list row, between two screen points.
 void page_rule(ImVec2 from, ImVec2 to);
+
+// [SECTION] Commands shared by the Dashboard and the Roblox page
+// DETECT and DETECT ROBLOX: rescan and report the count (sample data stays in demo mode).
+void page_detect_installations();
+// OPEN FOLDER: the selected version's folder, or a warning when none is selected.
+void page_open_selected_folder();

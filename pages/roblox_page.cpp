@@ -188,19 +188,10 @@ void draw_roblox_page(float width)
 {
     page_heading("ROBLOX VERSIONS");
     int pressed = button_bar({{"DETECT", true}, {"OPEN FOLDER", false}});
-    if (pressed == 0) {
-        if (g_app.demo_mode) {
-            notify("demo mode: sample data", JournalLevel::Info);
-        } else {
-            refresh_all();
-            notify(std::to_string(g_app.installations.size()) + " installation(s) detected", JournalLevel::Success);
-        }
-    } else if (pressed == 1) {
-        if (const Installation* inst = selected_installation())
-            open_folder(inst->folder_path);
-        else
-            notify("no roblox folder", JournalLevel::Warning);
-    }
+    if (pressed == 0)
+        page_detect_installations();
+    else if (pressed == 1)
+        page_open_selected_folder();
 
     ImGui::Dummy(ImVec2(0, ui(12)));
     ImVec2 p = ImGui::GetCursorScreenPos();
