@@ -172,13 +172,17 @@ void draw_glow(ImDrawList* list, ImVec2 centre, float radius, ImU32 colour, int 
     }
 }
 
-void draw_backdrop(ImDrawList* list, ImVec2 size)
+void draw_backdrop(ImDrawList* list, ImVec2 size, ImVec2 shown_min, ImVec2 shown_max)
 {
     const float w = size.x, h = size.y;
     list->AddRectFilled(ImVec2(0, 0), ImVec2(w, h), kColBackdrop);
+    // The glow's stacked discs cover a third of the window many times over; where opaque panels lie
+    // on top, a software rasteriser would still fill every layer, so they are clipped away.
+    list->PushClipRect(shown_min, shown_max, true);
     draw_glow(list, ImVec2(0.88f * w, -0.22f * h), 0.62f * h, kColAccent, 10);
     const ImU32 clear = with_alpha(kColAccent, 0);
     list->AddRectFilledMultiColor(ImVec2(0, 0), ImVec2(0.45f * w, ui(1)), with_alpha(kColAccent, 140), clear, clear, clear);
+    list->PopClipRect();
 }
 
 // [SECTION] Status toast

@@ -312,7 +312,8 @@ void draw_root()
     ImGui::SetNextWindowPos(ImVec2(0, 0));
     ImGui::SetNextWindowSize(ImVec2(W, H));
     ImGui::Begin("##root", nullptr, kRootFlags);
-    draw_backdrop(ImGui::GetWindowDrawList(), ImVec2(W, H));
+    // Only the main column's header band shows the backdrop's glow; the sidebar and body paint over the rest.
+    draw_backdrop(ImGui::GetWindowDrawList(), ImVec2(W, H), ImVec2(left, 0), ImVec2(W, ui(kHeaderHeight + 1)));
     drag_strip(ImVec2(0, 0), ImVec2(W - ui(kChromeWidth), ui(kDragHeight)));
 
     draw_sidebar(H);

@@ -9,6 +9,7 @@ import struct
 import subprocess
 import sys
 import time
+import traceback
 
 EXE = os.environ.get("LARK_EXE", "")
 FIXTURES = os.environ.get("LARK_FIXTURE_DIR", "")
@@ -99,8 +100,25 @@ def clean_state():
     unregister_url_handler()
     for path in (os.path.join(local_appdata(), "Larkspire"), os.path.join(local_appdata(), "Roblox"), scratch_dir()):
         if os.path.isdir(path):
+            subprocess.run(["chattr", "-R", "-i", path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             subprocess.run(["chmod", "-R", "u+w", path], check=False)
             shutil.rmtree(path)
+
+
+def make_read_only(folder):
+    """Makes a folder and its files unwritable, for root too (whose writes ignore the mode bits): the
+    immutable attribute where the file system has it, else the mode bits. Fails when neither holds."""
+    paths = [folder] + [os.path.join(folder, name) for name in os.listdir(folder)]
+    if subprocess.run(["chattr", "+i"] + paths, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode:
+        for path in paths:
+            os.chmod(path, 0o555 if os.path.isdir(path) else 0o444)
+    try:
+        with open(os.path.join(folder, "write-probe"), "wb"):
+            pass
+    except OSError:
+        return
+    os.remove(os.path.join(folder, "write-probe"))
+    fail("cannot make %s read-only on this machine" % folder)
 
 
 def read_bytes(path):
@@ -734,6 +752,20 @@ class Launcher:
         wait_until(what, check, timeout, interval=0.02)
         return found[0]
 
+    def responsive(self):
+        """Shows that frames keep coming and input is handled: hovering a sidebar entry that is not
+        selected lights its label, moving away puts it back."""
+        page = 5 if near(pixel(self.grab(), *self.layout.accent_bar(0)), ACCENT, 12) else 0
+        x, y = self.layout.nav(page)
+        rect = (x - self.layout.u(70), y - self.layout.u(10), x + self.layout.u(40), y + self.layout.u(10))
+        self.move(self.width - 10, self.height - 10)
+        self.frames(3)
+        calm = crop(self.grab(), *rect)
+        self.move(x, y)
+        self.wait_image("the hovered entry to light up", lambda i: crop(i, *rect) != calm)
+        self.move(self.width - 10, self.height - 10)
+        self.wait_image("the entry to go back", lambda i: crop(i, *rect) == calm)
+
     def nav(self, page):
         """Clicks a sidebar entry and waits until it shows as selected."""
         self.click_at(self.layout.nav(page))
@@ -784,7 +816,14 @@ def main(tests):
             print("[ OK ] %s (%.1f s)" % (name, time.monotonic() - t0))
         except Exception as e:  # noqa: BLE001 - report every failure the same way
             failed += 1
-            print("[FAIL] %s: %s" % (name, e))
+            where = traceback.extract_tb(e.__traceback__)
+            line = next((f for f in reversed(where) if f.filename.endswith(sys.argv[0].split("/")[-1])), where[-1])
+            print("[FAIL] %s: %s (line %d: %s)" % (name, e, line.lineno, line.line))
+            for launcher in _running:
+                try:
+                    print("       screen: " + launcher.screenshot(name + "-failure"))
+                except Exception:  # noqa: BLE001 - the window may be gone
+                    pass
         finally:
             reset_log_pixels()
         sys.stdout.flush()
