@@ -2,7 +2,7 @@
 // state: reads the launcher window's rectangles and state, restores it, names the foreground window's
 // process, and ends a process the test started.
 //
-//   gui_probe state           window=L,T,R,B client=W,H iconic=0|1 visible=0|1 foreground_pid=N
+//   gui_probe state           window=L,T,R,B client=W,H iconic=0|1 visible=0|1 foreground_pid=N moving=0|1
 //   gui_probe restore         ShowWindow(SW_RESTORE) on the launcher window
 //   gui_probe kill <pid>      TerminateProcess, waits for the end
 //   gui_probe alive <pid>     exit code 0 while the process runs
@@ -28,9 +28,13 @@ static int print_state()
     GetClientRect(hwnd, &c);
     DWORD fg_pid = 0;
     if (HWND fg = GetForegroundWindow()) GetWindowThreadProcessId(fg, &fg_pid);
-    std::printf("window=%ld,%ld,%ld,%ld client=%ld,%ld iconic=%d visible=%d foreground_pid=%lu\n", w.left, w.top,
-                w.right, w.bottom, c.right - c.left, c.bottom - c.top, IsIconic(hwnd) ? 1 : 0,
-                IsWindowVisible(hwnd) ? 1 : 0, (unsigned long)fg_pid);
+    // Whether the system's move loop runs for the launcher: a drag of its title strip has begun.
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof(gui);
+    bool moving = GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &gui) && (gui.flags & GUI_INMOVESIZE);
+    std::printf("window=%ld,%ld,%ld,%ld client=%ld,%ld iconic=%d visible=%d foreground_pid=%lu moving=%d\n", w.left,
+                w.top, w.right, w.bottom, c.right - c.left, c.bottom - c.top, IsIconic(hwnd) ? 1 : 0,
+                IsWindowVisible(hwnd) ? 1 : 0, (unsigned long)fg_pid, moving ? 1 : 0);
     return 0;
 }
 

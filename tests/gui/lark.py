@@ -5,7 +5,6 @@ The environment comes from scripts/test.sh (a private WINEPREFIX and DISPLAY for
 CTest (LARK_EXE, LARK_FIXTURE_DIR, LARK_BUILD_DIR)."""
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import time
@@ -254,6 +253,12 @@ def window_state():
     return state
 
 
+def wait_foreground(pid, timeout=10.0):
+    """Waits until a window of process `pid` (decimal text) is the foreground window. A player's window
+    takes the activation when it shows; a click on the launcher while that happens can be lost."""
+    wait_until("the foreground window of pid " + pid, lambda: str(window_state()["foreground_pid"]) == pid, timeout)
+
+
 def stop_standins():
     """Ends every stand-in whose record lies in the prefix's player root or the scratch folder."""
     for root in (versions_root(), scratch_dir()):
@@ -471,10 +476,6 @@ class Layout:
         offset = {"close": 40, "max": 70, "min": 100}[which]
         return self.cw - self.u(offset) + self.u(14), self.u(30)
 
-    def toast(self):
-        """The rectangle where the status toast appears (right edge W - 24, 40 high, 80 above the bottom)."""
-        return self.u(600), self.ch - self.u(80), self.cw - self.u(24), self.ch - self.u(40)
-
     # Pages. A heading line with a button bar is 30 high; the cards start 58 below the content origin.
     def cards_top(self):
         return self.oy + self.u(58)
@@ -488,16 +489,12 @@ class Layout:
         nw = self.W - ww - self.u(12)
         ox, oy, u = self.ox, self.oy, self.u
         table = {
-            "link": (ox + u(18) + (ww - u(124)) / 2, oy + u(104 + 112 + 16)),
             "paste": (ox + ww - u(18 + 40), oy + u(104 + 112 + 15)),
             "join": (ox + u(18 + 75), oy + u(104 + 164 + 15)),
             "launch": (ox + u(18 + 150 + 8 + 85), oy + u(104 + 164 + 15)),
-            "combo": (ox + u(18) + (ww - u(36)) / 2, oy + u(104 + 52 + 16)),
             "refresh": (ox + ww + u(12) + nw / 2, oy + u(104 + 196 + 15)),
             "detect": (ox + ww + u(12) + nw / 2, oy + u(362 + 36 + 15)),
-            "open_folder": (ox + ww + u(12) + nw / 2, oy + u(362 + 36 + 32 + 15)),
             "paste_link": (ox + ww + u(12) + nw / 2, oy + u(362 + 36 + 64 + 15)),
-            "open_log": (ox + ww + u(12) + nw / 2, oy + u(362 + 36 + 96 + 15)),
         }
         return table[control]
 
@@ -537,6 +534,10 @@ class Layout:
     def slider_y(self):
         return self.cards_top() + self.u(52 + 16)
 
+    def slider_rect(self):
+        fx, fw = self.flags_card_x(), self.flags_width()
+        return fx + self.u(18), self.slider_y() - self.u(14), fx + fw - self.u(18), self.slider_y() + self.u(14)
+
     def flag_status(self):
         """The rectangle of the flag-file status line under APPLY and RESTORE."""
         fx, fw, top = self.flags_card_x(), self.flags_width(), self.cards_top()
@@ -558,19 +559,16 @@ class Layout:
         return table[control]
 
     def link_row(self, i, control):
-        """JOIN or the remove button of saved-link row i (rows 78 apart inside the list)."""
+        """JOIN or the remove button of saved-link row i. Rows are 78 apart: each row puts the cursor back
+        under itself after placing its buttons, so no item spacing comes between rows."""
         rw = 0.6 * self.W - self.u(32)
         left = self.ox + self.u(16)
         y = self.cards_top() + self.u(36 + 78 * i + 24 + 15)
         return (left + rw - self.u(190 - 48), y) if control == "join" else (left + rw - self.u(42 - 17), y)
 
-    def link_row_rect(self, i):
-        lw = 0.6 * self.W
-        top = self.cards_top() + self.u(36 + 78 * i)
-        return self.ox + self.u(16), top, self.ox + lw - self.u(16), top + self.u(78)
-
     # Instances page
     def instance_row(self, i, control):
+        """FOCUS or CLOSE of process row i; rows are 72 apart, as saved-link rows are 78 apart."""
         rw = self.W - self.u(32)
         left = self.ox + self.u(16)
         y = self.cards_top() + self.u(36 + 72 * i + 21 + 15)
@@ -708,6 +706,21 @@ class Launcher:
         self.frames(2)
         run(["xdotool", "mousedown", "--window", self.wid, "1"])
         self.frames(2)
+
+    def press_seen(self, x, y, rect):
+        """Presses and waits until the rectangle shows the press."""
+        self.move(x, y)
+        self.frames(2)
+        before = crop(self.grab(), *rect)
+        run(["xdotool", "mousedown", "--window", self.wid, "1"])
+        self.wait_image("the control to take the press", lambda i: crop(i, *rect) != before)
+
+    def move_seen(self, x, y, rect):
+        """Moves with the button held and waits until the rectangle shows it: a move and a release that
+        reach the library in one frame would drop the move."""
+        before = crop(self.grab(), *rect)
+        self.move(x, y)
+        self.wait_image("the control to follow the pointer", lambda i: crop(i, *rect) != before)
 
     def release(self):
         run(["xdotool", "mouseup", "--window", self.wid, "1"])

@@ -3,6 +3,7 @@ status line answers without the disk, and nothing reaches the data directory. Wi
 journal.log, so the lines are read from the Log page: the level dots count them and give their levels,
 and rows of equal text render to equal pixels."""
 import os
+import time
 
 import lark
 from lark import ACCENT, MUTED, SUCCESS, near, pixel
@@ -77,6 +78,9 @@ def test_refusals_add_one_line_each():
     img = app.grab()
     left = header_badge_left(img, app)
     assert left is not None and left < app.width - 80, "no DEMO MODE badge (green from x=%r)" % left
+    u = lay.u
+    assert lark.has_tint(img, u(160), app.height - u(38), u(216), app.height - u(24), SUCCESS, lark.SIDEBAR), \
+        "the sidebar footer does not say READY in green"
     rows, sample = log_texts(app, 5)
     assert rows == SAMPLE_LEVELS, "sample journal levels %r" % rows
 
@@ -138,6 +142,7 @@ def test_instances_page_start_and_untouched_data():
     lark.write_bytes(os.path.join(lark.data_dir(), "journal.log"), b"10:00:00  session open\r\n")
     before = lark.tree_listing(os.path.join(lark.local_appdata(), "Larkspire"))
 
+    started = time.monotonic()
     app = lark.Launcher("--demo", "--page=3")
     lay = app.layout
     img = app.grab()
@@ -146,6 +151,9 @@ def test_instances_page_start_and_untouched_data():
     assert badge(img, lay, 1, MUTED) and not badge(img, lay, 1, SUCCESS), "second sample process not HIDDEN"
     assert not badge(img, lay, 2, MUTED), "a third process row"
     app.screenshot("demo-3-instances")
+    for page in [0, 1, 2, 4, 5]:
+        app.nav(page)
+        app.screenshot("demo-%d-%s" % (page, PAGES[page]))
 
     # Commands without a demo check run in memory only.
     app.nav(2)
@@ -159,9 +167,12 @@ def test_instances_page_start_and_untouched_data():
     app.click_at(lay.roblox("toggle"))
     app.nav(4)
     app.click_at(app.bar()[0])
-    for page in [0, 1, 2, 4, 5]:
-        app.nav(page)
-        app.screenshot("demo-%d-%s" % (page, PAGES[page]))
+    app.wait_image("the log cleared", lambda i: lark.log_rows(i, lay) == [0])
+    # Past a scan period the sample processes are still listed: no periodic scan replaced them.
+    lark.wait_until("a scan period", lambda: time.monotonic() - started > 3.5)
+    img = app.nav(3)
+    assert badge(img, lay, 0, SUCCESS) and badge(img, lay, 1, MUTED), "the sample processes are gone"
+    assert lark.has_tint(img, *lay.glance_count(1), SUCCESS, lark.PANEL), "INSTANCES count not green"
     app.close()
     after = lark.tree_listing(os.path.join(lark.local_appdata(), "Larkspire"))
     assert after == before, "the data directory changed: %r" % sorted(

@@ -4,7 +4,7 @@ import os
 import re
 
 import lark
-from lark import ACCENT, ERROR, SUCCESS, near, pixel
+from lark import ACCENT, SUCCESS, near, pixel
 
 FOLDER = "version-4f2a9c1e7b3d"
 LINK = "https://www.roblox.com/games/1818/Classic?privateServerLinkCode=Ab-9_z"
@@ -34,9 +34,8 @@ def test_first_start_to_join_after_restart():
 
     # Frame rate 150 and quality 5 on the Roblox page, then APPLY.
     app.nav(1)
-    app.press(lay.slider_x(80), lay.slider_y())
-    app.move(lay.slider_x(158), lay.slider_y())
-    app.frames(3)
+    app.press_seen(lay.slider_x(80), lay.slider_y(), lay.slider_rect())
+    app.move_seen(lay.slider_x(158), lay.slider_y(), lay.slider_rect())
     app.release()
     lark.wait_setting("fps", "150")
     app.click_at(lay.roblox("quality"))
@@ -57,7 +56,9 @@ def test_first_start_to_join_after_restart():
     # The second apply found the launcher's own file and kept it as the backup.
     assert lark.read_bytes(flag_file + ".larkspire.bak") == lark.flag_file_text(150, 5)
     pid = record["pid"]
+    lark.wait_foreground(pid)
     app.nav(3)
+    assert str(lark.window_state()["foreground_pid"]) != pid, "the launcher did not come to the front"
     app.wait_image("the player on the Instances page", lambda i: visible_badge(i, lay, 0), timeout=6)
     app.click_at(lay.instance_row(0, "focus"))
     lark.wait_journal("window focused / pid " + pid)
@@ -194,6 +195,13 @@ def test_long_link_many_links_many_installations():
     app.responsive()
     app.click_at(lay.links("add"))
     lark.wait_journal("link added / Private server 4242")
+    # The Dashboard's box kept the first 511 bytes: the place, but not the code far behind it.
+    recorder = lark.make_recorder()
+    lark.register_url_handler(os.path.join(recorder, "recorder.exe"))
+    app.nav(0)
+    app.click_at(lay.dash("join"))
+    lark.wait_journal("join requested / place 4242")
+    assert lark.wait_record(recorder)["args"] == '"roblox://placeId=4242"'
     app.close()
     assert lark.read_bytes(data("links.tsv")) == rows + b"Private server 4242\t4242\t" + b"Q" * 95 + b"\t\n"
     assert lark.read_bytes(data("settings.ini")) is None, "settings written without a change"

@@ -45,10 +45,9 @@ def test_roblox_page_detect_settings_and_flags():
 
     # Frame-rate slider: nothing is written while it moves; on release a multiple of 10 (158 gives 150).
     sy = lay.slider_y()
-    app.press(lay.slider_x(80), sy)
+    app.press_seen(lay.slider_x(80), sy, lay.slider_rect())
     for value in (100, 130, 158):
-        app.move(lay.slider_x(value), sy)
-        app.frames(3)
+        app.move_seen(lay.slider_x(value), sy, lay.slider_rect())
         assert lark.read_bytes(os.path.join(lark.data_dir(), "settings.ini")) == saved, "written during the drag"
     app.release()
     lark.wait_setting("fps", "150")
@@ -107,6 +106,7 @@ def test_launch_focus_close_and_clear_log():
     assert record["cwd"].lower() == lark.windows_path(folder).lower(), "working directory %r" % record["cwd"]
     assert record["client_settings"] == "missing", "flags written with the switch off"
     pid = record["pid"]
+    lark.wait_foreground(pid)
 
     # The periodic scan finds it within about three seconds: the count turns green, the page lists it.
     app.wait_image("the INSTANCES count in green", lambda i: glance_instances_green(i, lay), timeout=8)
@@ -114,6 +114,7 @@ def test_launch_focus_close_and_clear_log():
     assert badge_visible(img, lay, 0), "no VISIBLE badge on the first row"
     assert not badge_visible(img, lay, 1), "a second row"
 
+    assert str(lark.window_state()["foreground_pid"]) != pid, "the launcher did not come to the front"
     mark = len(lark.journal_lines())
     app.click_at(lay.instance_row(0, "focus"))
     lark.wait_journal("window focused / pid " + pid, after=mark)

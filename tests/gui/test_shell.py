@@ -30,6 +30,7 @@ def test_sidebar_switches_pages_and_key_colours():
     assert footer_ready(img, app.layout), "sidebar READY not green"
     header = pixel(img, app.width - 90, 50)
     assert lark.has_tint(img, app.width - 80, 58, app.width - 26, 76, SUCCESS, header), "header READY not green"
+    assert not lark.has_tint(img, app.width - 110, 58, app.width - 80, 76, SUCCESS, header), "header badge too wide"
     # The backdrop fill low in the body, the sidebar's own fill below the AT A GLANCE card.
     assert near(pixel(img, app.width - 40, app.height - 45), BACKDROP, 2), "body %r" % (
         pixel(img, app.width - 40, app.height - 45),)
@@ -68,13 +69,13 @@ def test_drag_maximise_minimise():
     lark.run(["xdotool", "mousedown", "1"])
     app.frames(3)
     lark.run(["xdotool", "mousemove", str(start[0] + 10), str(start[1])])
-    app.frames(12)
+    lark.wait_until("the system's move loop", lambda: lark.window_state()["moving"] == 1, timeout=5)
     for step in range(1, 5):
         lark.run(["xdotool", "mousemove", str(start[0] + 10 - 30 * step), str(start[1] + 20 * step)])
         expected = (x0 - 30 * step, y0 + 20 * step)
         lark.wait_until("the window at %r" % (expected,), lambda: app.position() == expected, timeout=5)
     lark.run(["xdotool", "mouseup", "1"])
-    app.frames(3)
+    lark.wait_until("the move loop to end", lambda: lark.window_state()["moving"] == 0, timeout=5)
     assert app.position() == (x0 - 120, y0 + 80)
     moved = lark.window_state()["window"]
     assert moved == (left - 120, top + 80, right - 120, bottom + 80), "window rect %r" % (moved,)
