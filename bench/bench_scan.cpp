@@ -59,7 +59,8 @@ int wmain(int argc, wchar_t** argv)
     std::vector<PROCESS_INFORMATION> players;
     for (int i = 0; i < kPlayers; i++) {
         std::wstring exe = root + L"\\version-" + std::to_wstring(100000 + i) + L"\\RobloxPlayerBeta.exe";
-        STARTUPINFOW si = {sizeof(si)};
+        STARTUPINFOW si = {};
+        si.cb = sizeof(si);
         PROCESS_INFORMATION pi;
         std::wstring cmd = L"\"" + exe + L"\"";
         if (CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) players.push_back(pi);

@@ -52,9 +52,10 @@ struct ProcessEntry {
     std::string exe_name;   // file name as the snapshot reports it
 };
 bool list_processes(std::vector<ProcessEntry>& out);   // false when no snapshot could be taken
-bool process_image_path(uint32_t pid, std::string& out);        // PROCESS_QUERY_LIMITED_INFORMATION
+// One PROCESS_QUERY_LIMITED_INFORMATION open: the image path (false when it cannot be read) and,
+// when known, the creation time (else 0).
+bool process_image_path(uint32_t pid, std::string& path, uint64_t& creation_time);
 bool process_working_set(uint32_t pid, uint64_t& out);          // PROCESS_QUERY_INFORMATION | PROCESS_VM_READ
-bool process_creation_time(uint32_t pid, uint64_t& out);
 // Opens the process once and ends it through that handle only when its image name matches
 // (ignoring ASCII case) and, when expected_creation is not 0, its creation time is unchanged.
 // Waits at most wait_ms for the end. True when the system accepted the termination.
@@ -68,7 +69,8 @@ struct TopWindow {
     bool owned = false;
     int title_length = 0;
 };
-std::vector<TopWindow> list_top_level_windows();   // EnumWindows order
+// The top-level windows of the given processes, in EnumWindows order.
+std::vector<TopWindow> list_top_level_windows(const std::vector<uint32_t>& pids);
 void restore_and_raise_window(uintptr_t handle);   // SW_RESTORE when minimised, then SetForegroundWindow
 
 // [SECTION] Process start-up

@@ -33,17 +33,6 @@ static bool image_path_of(HANDLE h, std::wstring& out)
     return true;
 }
 
-bool process_image_path(uint32_t pid, std::string& out)
-{
-    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (!h) return false;
-    std::wstring path;
-    bool ok = image_path_of(h, path);
-    CloseHandle(h);
-    if (ok) out = to_utf8(path);
-    return ok;
-}
-
 bool process_working_set(uint32_t pid, uint64_t& out)
 {
     HANDLE h = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
@@ -64,12 +53,16 @@ static bool creation_time_of(HANDLE h, uint64_t& out)
     return true;
 }
 
-bool process_creation_time(uint32_t pid, uint64_t& out)
+bool process_image_path(uint32_t pid, std::string& path, uint64_t& creation_time)
 {
+    creation_time = 0;
     HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     if (!h) return false;
-    bool ok = creation_time_of(h, out);
+    std::wstring wide;
+    bool ok = image_path_of(h, wide);
+    if (!creation_time_of(h, creation_time)) creation_time = 0;
     CloseHandle(h);
+    if (ok) path = to_utf8(wide);
     return ok;
 }
 
@@ -112,26 +105,36 @@ bool terminate_process_checked(uint32_t pid, const std::string& expected_name, u
 }
 
 // [SECTION] Windows of other processes
+struct WindowQuery {
+    const std::vector<uint32_t>* pids;
+    std::vector<TopWindow> found;
+};
+
+// Every other query goes through the system's window server, so only the wanted processes' windows
+// are examined further: a desktop has hundreds of top-level windows, a scan wants a handful.
 static BOOL CALLBACK collect_window(HWND hwnd, LPARAM param)
 {
-    std::vector<TopWindow>* out = (std::vector<TopWindow>*)param;
-    TopWindow w;
-    w.handle = (uintptr_t)hwnd;
+    WindowQuery* q = (WindowQuery*)param;
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
+    bool wanted = false;
+    for (uint32_t p : *q->pids) wanted |= (p == pid);
+    if (!wanted) return TRUE;
+    TopWindow w;
+    w.handle = (uintptr_t)hwnd;
     w.pid = pid;
     w.visible = IsWindowVisible(hwnd) != 0;
     w.owned = GetWindow(hwnd, GW_OWNER) != nullptr;
     w.title_length = GetWindowTextLengthW(hwnd);
-    out->push_back(w);
+    q->found.push_back(w);
     return TRUE;
 }
 
-std::vector<TopWindow> list_top_level_windows()
+std::vector<TopWindow> list_top_level_windows(const std::vector<uint32_t>& pids)
 {
-    std::vector<TopWindow> windows;
-    EnumWindows(collect_window, (LPARAM)&windows);
-    return windows;
+    WindowQuery q = {&pids, {}};
+    if (!pids.empty()) EnumWindows(collect_window, (LPARAM)&q);
+    return q.found;
 }
 
 void restore_and_raise_window(uintptr_t handle)
