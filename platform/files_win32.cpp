@@ -41,7 +41,13 @@ bool write_file_text(const std::string& path, const std::string& data, std::stri
     if (wpath.empty()) { error = code_error(ERROR_PATH_NOT_FOUND); return false; }
 
     // A target that another program holds open without sharing, or that we may not write, must fail
-    // as a direct exclusive create would, with the system's code.
+    // as a direct exclusive create would, with the system's code. A read-only file is refused
+    // explicitly: an administrator's open would ignore the attribute, and the replace must not.
+    DWORD attributes = GetFileAttributesW(wpath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        error = code_error(ERROR_ACCESS_DENIED);
+        return false;
+    }
     HANDLE probe = CreateFileW(wpath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
         CloseHandle(probe);
