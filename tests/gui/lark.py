@@ -714,13 +714,28 @@ class Launcher:
         before = crop(self.grab(), *rect)
         run(["xdotool", "mousedown", "--window", self.wid, "1"])
         self.wait_image("the control to take the press", lambda i: crop(i, *rect) != before)
+        self.settle(rect)
 
     def move_seen(self, x, y, rect):
         """Moves with the button held and waits until the rectangle shows it: a move and a release that
         reach the library in one frame would drop the move."""
-        before = crop(self.grab(), *rect)
+        before = self.settle(rect)
         self.move(x, y)
         self.wait_image("the control to follow the pointer", lambda i: crop(i, *rect) != before)
+        self.settle(rect)
+
+    def settle(self, rect, timeout=10.0):
+        """Waits until the rectangle looks the same in two grabs in a row and returns that look: a control
+        may take a press or a move over more than one frame (its colour first, then its value)."""
+        last = [None]
+
+        def steady():
+            now = crop(self.grab(), *rect)
+            same = now == last[0]
+            last[0] = now
+            return same
+        wait_until("the control to settle", steady, timeout, interval=0.05)
+        return last[0]
 
     def release(self):
         run(["xdotool", "mouseup", "--window", self.wid, "1"])

@@ -34,7 +34,7 @@ struct StandinRecord {
 };
 // The record the stand-in leaves beside its exe.
 bool read_standin_record(const std::string& exe_folder, StandinRecord& out);
-bool wait_for_record(const std::string& exe_folder, StandinRecord& out, uint32_t timeout_ms = 15000);
+bool wait_for_record(const std::string& exe_folder, StandinRecord& out, uint32_t timeout_ms = 30000);   // a loaded machine can be slow to start five at once
 void set_standin_mode(const std::string& exe_folder, const std::string& mode);
 
 // [SECTION] Waiting
