@@ -172,17 +172,20 @@ void draw_glow(ImDrawList* list, ImVec2 centre, float radius, ImU32 colour, int 
     }
 }
 
-void draw_backdrop(ImDrawList* list, ImVec2 size, ImVec2 shown_min, ImVec2 shown_max)
+// Every layer of the backdrop is a large fill, and a software rasteriser pays for each pixel of each
+// layer: where opaque panels lie on top it is not painted at all.
+void draw_backdrop(ImDrawList* list, ImVec2 size, const std::vector<BackdropBand>& shown)
 {
     const float w = size.x, h = size.y;
-    list->AddRectFilled(ImVec2(0, 0), ImVec2(w, h), kColBackdrop);
-    // The glow's stacked discs cover a third of the window many times over; where opaque panels lie
-    // on top, a software rasteriser would still fill every layer, so they are clipped away.
-    list->PushClipRect(shown_min, shown_max, true);
-    draw_glow(list, ImVec2(0.88f * w, -0.22f * h), 0.62f * h, kColAccent, 10);
+    const std::vector<BackdropBand> whole = {{ImVec2(0, 0), size}};
     const ImU32 clear = with_alpha(kColAccent, 0);
-    list->AddRectFilledMultiColor(ImVec2(0, 0), ImVec2(0.45f * w, ui(1)), with_alpha(kColAccent, 140), clear, clear, clear);
-    list->PopClipRect();
+    for (const BackdropBand& band : shown.empty() ? whole : shown) {
+        list->PushClipRect(band.min, band.max, true);
+        list->AddRectFilled(ImVec2(0, 0), ImVec2(w, h), kColBackdrop);
+        draw_glow(list, ImVec2(0.88f * w, -0.22f * h), 0.62f * h, kColAccent, 10);
+        list->AddRectFilledMultiColor(ImVec2(0, 0), ImVec2(0.45f * w, ui(1)), with_alpha(kColAccent, 140), clear, clear, clear);
+        list->PopClipRect();
+    }
 }
 
 // [SECTION] Status toast

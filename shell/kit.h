@@ -1,6 +1,5 @@
 // Theme, fonts and the small drawing kit shared by the shell and the pages.
 #pragma once
-#include <cfloat>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +47,10 @@ struct BarItem { const char* label; bool active; };
 int button_bar(const std::vector<BarItem>& items);
 void draw_icon(ImDrawList* list, ImVec2 centre, float size, int32_t icon, ImU32 colour, float base_thickness);
 void draw_glow(ImDrawList* list, ImVec2 centre, float radius, ImU32 colour, int rings);
-// The glow and the accent strip are drawn only inside shown_min..shown_max (where no panel covers them).
-void draw_backdrop(ImDrawList* list, ImVec2 size, ImVec2 shown_min = ImVec2(0, 0), ImVec2 shown_max = ImVec2(FLT_MAX, FLT_MAX));
+// A part of the window where the backdrop shows; the caller's opaque panels cover everything else.
+struct BackdropBand {
+    ImVec2 min, max;
+};
+// With bands, the backdrop is painted only inside them (no bands: the whole window).
+void draw_backdrop(ImDrawList* list, ImVec2 size, const std::vector<BackdropBand>& shown = {});
 void draw_status_toast(float right, float bottom);

@@ -311,9 +311,16 @@ void draw_root()
 
     ImGui::SetNextWindowPos(ImVec2(0, 0));
     ImGui::SetNextWindowSize(ImVec2(W, H));
+    // The backdrop covers the root's own background everywhere, so it is not painted first.
+    ImGui::SetNextWindowBgAlpha(0.0f);
     ImGui::Begin("##root", nullptr, kRootFlags);
-    // Only the main column's header band shows the backdrop's glow; the sidebar and body paint over the rest.
-    draw_backdrop(ImGui::GetWindowDrawList(), ImVec2(W, H), ImVec2(left, 0), ImVec2(W, ui(kHeaderHeight + 1)));
+    // The backdrop shows only in the main column's header and footer bands: the sidebar and the body's
+    // fill lie on top of the rest. The bands overlap those panels by a pixel, so no seam shows at any scale.
+    const std::vector<BackdropBand> bands = {
+        {ImVec2(left - 1, 0), ImVec2(W, ui(kHeaderHeight + 1) + 1)},
+        {ImVec2(left - 1, H - ui(kFooterHeight) - 1), ImVec2(W, H)},
+    };
+    draw_backdrop(ImGui::GetWindowDrawList(), ImVec2(W, H), bands);
     drag_strip(ImVec2(0, 0), ImVec2(W - ui(kChromeWidth), ui(kDragHeight)));
 
     draw_sidebar(H);
