@@ -52,14 +52,20 @@ void open_folder(const std::string& path)
     shell_open(path, "", "");
 }
 
+// Both JOINs end the same way; only the words for what was joined differ.
+static void join_and_notify(const SavedLink& link, const std::string& joined)
+{
+    std::string error;
+    if (join_place(link.place_id, link.private_code, error))
+        notify("join requested / " + joined, JournalLevel::Success);
+    else
+        notify("join failed: " + error, JournalLevel::Error);
+}
+
 void action_join_saved_link(const SavedLink& link)
 {
     if (g_app.demo_mode) { notify("demo mode: join disabled", JournalLevel::Info); return; }
-    std::string error;
-    if (join_place(link.place_id, link.private_code, error))
-        notify("join requested / " + link.name, JournalLevel::Success);
-    else
-        notify("join failed: " + error, JournalLevel::Error);
+    join_and_notify(link, link.name);
 }
 
 void action_join_link_box()
@@ -67,11 +73,7 @@ void action_join_link_box()
     if (g_app.demo_mode) { notify("demo mode: join disabled", JournalLevel::Info); return; }
     SavedLink link;
     if (!parse_link(buffer_text(g_app.link_box), link)) { notify("invalid link or place id", JournalLevel::Error); return; }
-    std::string error;
-    if (join_place(link.place_id, link.private_code, error))
-        notify("join requested / place " + link.place_id, JournalLevel::Success);
-    else
-        notify("join failed: " + error, JournalLevel::Error);
+    join_and_notify(link, "place " + link.place_id);
 }
 
 void action_launch_player()
